@@ -1,6 +1,7 @@
 // A device-independent bitmap in memory: pixels as Windows colour references, rows top to bottom.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
