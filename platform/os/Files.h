@@ -11,6 +11,7 @@ namespace os {
 constexpr uint32_t kInvalidFileAttributes = 0xFFFFFFFFu;
 constexpr uint32_t kFileAttributeReadOnly = 0x1u;
 constexpr uint32_t kFileAttributeDirectory = 0x10u;
+constexpr uint32_t kFileAttributeNormal = 0x80u;  // a file with no other attribute
 
 uint32_t GetFileAttributesA(const char* path);
 

@@ -38,4 +38,13 @@ using PeerFactory = std::function<std::unique_ptr<StreamPeer>(uint32_t nowMs)>;
 void Listen(const std::string& ipAddress, int port, PeerFactory factory);
 void StopListening(const std::string& ipAddress, int port);
 
+// Makes os::SocketStartup fail with these last error codes (the socket layer's, the system's).
+void FailSocketStartup(int socketError, int systemError);
+// Makes os::CreateStreamSocket fail while `fail` holds.
+void FailSocketCreation(bool fail);
+// Sockets created and not yet closed.
+int OpenSocketCount();
+// Drops every socket, peer and listener and every injected failure.
+void ResetNetwork();
+
 }  // namespace sim
