@@ -27,7 +27,7 @@ struct RunResult {
   std::string output;  // stdout and stderr together
 };
 
-RunResult Run(const std::string& arguments) {
+RunResult RunCli(const std::string& arguments) {
   std::string command = kCli + " " + arguments + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   EXPECT_NE(pipe, nullptr);
@@ -87,7 +87,7 @@ TEST_F(LogoloftCli, PrnWritesTheDownloadItemsWithTheWindowDefaults) {
                         Case{2, ColourChoice::Red}, Case{4, ColourChoice::Red}}) {
     SCOPED_TRACE(c.modelType);
     const fs::path out = dir_ / ("type" + std::to_string(c.modelType) + ".prn");
-    RunResult run = Run("prn --model-type " + std::to_string(c.modelType) + " --width 256 -o " +
+    RunResult run = RunCli("prn --model-type " + std::to_string(c.modelType) + " --width 256 -o " +
                         out.string() + " " + kSamples + "one-colour.bmp " + kSamples +
                         "two-colour.bmp");
     ASSERT_EQ(run.status, 0) << run.output;
@@ -113,7 +113,7 @@ TEST_F(LogoloftCli, RefusalsNameTheCauseAndWriteNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
     const fs::path out = dir_ / "out.prn";
-    RunResult run = Run("prn -o " + out.string() + " " + c.arguments);
+    RunResult run = RunCli("prn -o " + out.string() + " " + c.arguments);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(out));
@@ -123,7 +123,7 @@ TEST_F(LogoloftCli, RefusalsNameTheCauseAndWriteNothing) {
 TEST_F(LogoloftCli, AFailedSaveKeepsTheFileThatWasThere) {
   const fs::path out = dir_ / "kept.prn";
   std::ofstream(out) << "earlier contents";
-  RunResult run = Run("prn --model-type 3 --width 576 -o " + out.string() + " " + kSamples +
+  RunResult run = RunCli("prn --model-type 3 --width 576 -o " + out.string() + " " + kSamples +
                       "one-colour.bmp");
   EXPECT_EQ(run.status, 1);
   const std::vector<uint8_t> kept = ReadFile(out);
@@ -137,7 +137,7 @@ TEST_F(LogoloftCli, UsageErrorsPrintTheUsage) {
         std::string("prn --model-type 1 --width 576 --threshold 361 -o x.prn a.bmp"),
         std::string("show a.bmp"), std::string("send x.prn --to localhost")}) {
     SCOPED_TRACE(arguments);
-    RunResult run = Run(arguments);
+    RunResult run = RunCli(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.output.find("usage:"), std::string::npos) << run.output;
   }
@@ -153,7 +153,7 @@ TEST_F(LogoloftCli, ShowWritesTheLogoAsLoadedOrAsFitted) {
                         Case{"--transformed", "384 x 96"}}) {
     SCOPED_TRACE(c.options);
     const fs::path out = dir_ / "shown.png";
-    RunResult run = Run("show " + kSamples + "one-colour.bmp -o " + out.string() + " " + c.options);
+    RunResult run = RunCli("show " + kSamples + "one-colour.bmp -o " + out.string() + " " + c.options);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find(c.size), std::string::npos) << run.output;
     const std::vector<uint8_t> png = ReadFile(out);
