@@ -54,7 +54,18 @@ ColourRef BitmapClassifier::Classify(ColourRef pixel) const {
 }
 
 void BitmapClassifier::ClassifyPixels(const ColourRef* in, ColourRef* out, size_t count) const {
-  for (size_t i = 0; i < count; ++i) out[i] = Classify(in[i]);
+  if (count == 0) return;
+  // Logos are mostly runs of one colour: a pixel equal to the one before takes its class again.
+  // `in` may be `out`: each pixel is read before its class is written.
+  ColourRef lastIn = in[0];
+  ColourRef lastOut = Classify(lastIn);
+  for (size_t i = 0; i < count; ++i) {
+    if (in[i] != lastIn) {
+      lastIn = in[i];
+      lastOut = Classify(lastIn);
+    }
+    out[i] = lastOut;
+  }
 }
 
 void BitmapClassifier::ClassifyInPlace(Bitmap& bitmap) const {
