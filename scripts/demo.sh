@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The suite's main job on its own: the sample logos become the bytes that store them in a P-8's NV
-# memory (a .prn file) and preview PNGs of what will print; then the .prn goes to the virtual printer,
-# which stores the logos and prints them to a PNG receipt.
+# memory (a .prn file) and preview PNGs of what will print; then the logos are downloaded to the
+# virtual printer as the upload dialog does it, and printed back from its NV memory to a PNG receipt.
 # Usage: bash scripts/demo.sh   (output in build/demo/)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,15 +24,15 @@ for bmp in "${samples[@]}"; do
   "$cli" show "$bmp" --transformed --model-type 1 --width 576 -o "$out/$name-transformed.png"
 done
 
-# The virtual printer on a free local port: store the logos, then print each with FS p n 0.
+# The virtual printer on a free local port: download the logos (model P-8 from NV.inf), then print
+# NV bit images 1 to 3, each under its header line.
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 "$sim" --listen 127.0.0.1:"$port" --state "$out/printer" --model P-8 > "$out/printer-sim.log" 2>&1 &
 sim_pid=$!
 trap 'kill $sim_pid 2>/dev/null || true' EXIT
 for _ in $(seq 50); do grep -q listening "$out/printer-sim.log" && break; sleep 0.1; done
-"$cli" send "$out/p8-logos.prn" --to 127.0.0.1:"$port"
-printf '\x1c\x70\x01\x00\x1c\x70\x02\x00\x1c\x70\x03\x00\x1d\x56\x00' > "$out/print-logos.prn"
-"$cli" send "$out/print-logos.prn" --to 127.0.0.1:"$port"
+"$cli" download --model P-8 --catalogue "$top/data/NV.inf" --to 127.0.0.1:"$port" "${samples[@]}"
+"$cli" print --to 127.0.0.1:"$port" --header --select 1-3
 sleep 0.5
 kill $sim_pid && wait $sim_pid 2>/dev/null || true
 trap - EXIT

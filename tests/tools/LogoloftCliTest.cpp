@@ -135,7 +135,11 @@ TEST_F(LogoloftCli, UsageErrorsPrintTheUsage) {
        {std::string(""), std::string("frobnicate"), std::string("prn --width 576 -o x.prn a.bmp"),
         std::string("prn --model-type 1 --width 576 --colour purple -o x.prn a.bmp"),
         std::string("prn --model-type 1 --width 576 --threshold 361 -o x.prn a.bmp"),
-        std::string("show a.bmp"), std::string("send x.prn --to localhost")}) {
+        std::string("show a.bmp"), std::string("send x.prn --to localhost"),
+        std::string("download --to 127.0.0.1:9100 a.bmp"),
+        std::string("download --model P-8 --to 127.0.0.1:9100"),
+        std::string("print --to 127.0.0.1:9100 --select 1 --all"),
+        std::string("print --to 127.0.0.1:9100 --quality 4")}) {
     SCOPED_TRACE(arguments);
     RunResult run = RunCli(arguments);
     EXPECT_EQ(run.status, 2);

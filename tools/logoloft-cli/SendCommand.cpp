@@ -3,9 +3,9 @@
 
 #include "link/NetPort.h"
 #include "platform/os/Files.h"
-#include "platform/os/Socket.h"
 #include "tools/logoloft-cli/CliOptions.h"
 #include "tools/logoloft-cli/Commands.h"
+#include "tools/logoloft-cli/SocketLayer.h"
 
 int RunSendCommand(const std::vector<std::string>& args) {
   std::string why;
@@ -23,11 +23,7 @@ int RunSendCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "logoloft-cli: %s: cannot read the file, or it is empty\n", file.c_str());
     return 1;
   }
-  int socketError = 0, systemError = 0;
-  if (!os::SocketStartup(socketError, systemError)) {
-    std::fprintf(stderr, "logoloft-cli: Soket Create Error! : %d, %d\n", socketError, systemError);
-    return 1;
-  }
+  if (!StartSocketLayer()) return 1;
   NetPort port(address->host, address->port);
   if (!port.Open()) return 1;  // the port has said why
   const uint32_t count = static_cast<uint32_t>(bytes.size());
