@@ -5,6 +5,7 @@
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimNetwork.h"
+#include "platform/sim/SimRegistry.h"
 
 namespace sim {
 
@@ -12,6 +13,7 @@ void ResetAll() {
   ResetNetwork();
   ResetMessageBoxes();
   ResetFiles();
+  ResetRegistry();
   ResetClock();
 }
 

@@ -1,0 +1,13 @@
+// Look-up of a control in a dialog description.
+#include "ui/DialogTemplate.h"
+
+namespace ui {
+
+const ControlSpec* DialogTemplate::Find(int controlId) const {
+  for (const ControlSpec& c : controls) {
+    if (c.id == controlId && controlId != kNoId) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace ui
