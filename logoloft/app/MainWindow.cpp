@@ -7,7 +7,7 @@
 
 #include "logoloft/app/AboutDialog.h"
 #include "logoloft/app/ConfigurationDisplay.h"
-#include "logoloft/app/ImpactPrint.h"
+#include "logoloft/transfer/StoredLogoPrint.h"
 #include "logoloft/app/LogoListStore.h"
 #include "logoloft/app/LogoloftIds.h"
 #include "logoloft/app/LogoloftTemplates.h"
@@ -155,7 +155,7 @@ void MainWindow::OnDownload() {
 void MainWindow::OnPrint() {
   switch (modelType_) {
     case kModelTypeImpact:
-      PrintStoredImpactImages(port_, link_);
+      PrintStoredImpactImages(TargetOf(port_));
       break;
     case kModelTypeOneColour:
     case kModelTypeKeyCode:

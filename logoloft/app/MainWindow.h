@@ -5,7 +5,6 @@
 #include <string>
 
 #include "link/PortSettings.h"
-#include "link/PrinterLink.h"
 #include "logoloft/app/ColourState.h"
 #include "logoloft/app/LogoList.h"
 #include "logoloft/app/MainWindowServices.h"
@@ -88,7 +87,6 @@ class MainWindow : public ui::Dialog {
   PortSettings port_;
   std::string usbDisplayName_;
   ColourState colour_;
-  PrinterLink link_;
 };
 
 }  // namespace logoloft
