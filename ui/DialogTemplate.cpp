@@ -3,8 +3,8 @@
 
 namespace ui {
 
-const ControlSpec* DialogTemplate::Find(int controlId) const {
-  for (const ControlSpec& c : controls) {
+const ControlEntry* DialogTemplate::Find(int controlId) const {
+  for (const ControlEntry& c : controls) {
     if (c.id == controlId && controlId != kNoId) return &c;
   }
   return nullptr;

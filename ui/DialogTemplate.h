@@ -43,7 +43,7 @@ constexpr int kNoId = -1;
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 
-struct ControlSpec {
+struct ControlEntry {
   int id = kNoId;
   ControlClass cls = ControlClass::Label;
   std::string text;
@@ -57,10 +57,10 @@ struct DialogTemplate {
   std::string caption;
   int width = 0, height = 0;  // dialog units
   bool minimiseBox = false;
-  std::vector<ControlSpec> controls;
+  std::vector<ControlEntry> controls;
 
   // The control with this id, or null.
-  const ControlSpec* Find(int controlId) const;
+  const ControlEntry* Find(int controlId) const;
 };
 
 }  // namespace ui

@@ -11,7 +11,7 @@ struct ClassStyle {
   std::string style;
 };
 
-ClassStyle StyleOf(const ControlSpec& c) {
+ClassStyle StyleOf(const ControlEntry& c) {
   const bool multi = (c.style & kMultiSelect) != 0;
   const std::string wrap = (c.style & kMultiLine) ? " | BS_MULTILINE" : "";
   switch (c.cls) {
@@ -72,7 +72,7 @@ std::string DialogResourceText(const DialogTemplate& d) {
   out += d.minimiseBox ? " | WS_MINIMIZEBOX\n" : "\n";
   out += "CAPTION " + Quoted(d.caption) + "\n";
   out += "FONT 8, \"MS Shell Dlg\", 400, 0, 0x1\nBEGIN\n";
-  for (const ControlSpec& c : d.controls) {
+  for (const ControlEntry& c : d.controls) {
     const ClassStyle cs = StyleOf(c);
     out += "    CONTROL " + Quoted(c.text) + ", " + std::to_string(c.id) + ", \"" + cs.windowClass +
            "\", " + cs.style + CommonStyle(c.style) + ", " + Numbers(c.x, c.y, c.width, c.height) +

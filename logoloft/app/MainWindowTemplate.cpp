@@ -7,14 +7,14 @@ namespace logoloft {
 namespace {
 
 using ui::ControlClass;
-using ui::ControlSpec;
+using ui::ControlEntry;
 using ui::kNoId;
 
 constexpr int kRowStep = 9;   // configuration display rows
 constexpr int kConfigTop = 242;
 
 // The nine label / value pairs of the configuration display, from the top.
-void AddConfigurationDisplay(std::vector<ControlSpec>& c) {
+void AddConfigurationDisplay(std::vector<ControlEntry>& c) {
   const struct {
     int label;
     const char* text;
@@ -40,7 +40,7 @@ void AddConfigurationDisplay(std::vector<ControlSpec>& c) {
 }
 
 // One row of the "Change Color Range" group: label, slider, edit showing its value, swatch.
-void AddRangeRow(std::vector<ControlSpec>& c, int y, const char* label, int slider, int edit,
+void AddRangeRow(std::vector<ControlEntry>& c, int y, const char* label, int slider, int edit,
                  int swatch) {
   c.push_back({kNoId, ControlClass::Label, label, 220, y + 2, 46, 8, 0});
   c.push_back({slider, ControlClass::Slider, "", 266, y - 2, 124, 16, ui::kTabStop});
@@ -55,7 +55,7 @@ ui::DialogTemplate Build() {
   t.width = 470;
   t.height = 330;
   t.minimiseBox = true;
-  std::vector<ControlSpec>& c = t.controls;
+  std::vector<ControlEntry>& c = t.controls;
   c.push_back({kIdcLogoList, ControlClass::ListView, "", 7, 7, 200, 120, ui::kMultiSelect | ui::kTabStop});
   c.push_back({kIdcListFooter, ControlClass::Label, "", 7, 130, 200, 18, 0});
   c.push_back({kNoId, ControlClass::GroupBox, "Bitmap Selection", 7, 150, 200, 34, 0});

@@ -15,7 +15,7 @@
 namespace ui {
 
 struct HeadlessControl {
-  ControlSpec spec;
+  ControlEntry entry;
   std::string text;
   bool enabled = true;
   bool visible = true;

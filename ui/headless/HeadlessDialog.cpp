@@ -37,12 +37,12 @@ void HeadlessDialog::Start() {
   const DialogTemplate& t = dialog_.Template();
   caption_ = t.caption;
   controls_.clear();
-  for (const ControlSpec& spec : t.controls) {
+  for (const ControlEntry& entry : t.controls) {
     HeadlessControl c;
-    c.spec = spec;
-    c.text = spec.text;
-    c.enabled = (spec.style & kDisabled) == 0;
-    c.visible = (spec.style & kHidden) == 0;
+    c.entry = entry;
+    c.text = entry.text;
+    c.enabled = (entry.style & kDisabled) == 0;
+    c.visible = (entry.style & kHidden) == 0;
     controls_.push_back(c);
   }
   started_ = true;
@@ -75,7 +75,7 @@ void HeadlessDialog::Paint() {
 
 HeadlessControl* HeadlessDialog::Find(int id) {
   for (HeadlessControl& c : controls_) {
-    if (c.spec.id == id && id != kNoId) return &c;
+    if (c.entry.id == id && id != kNoId) return &c;
   }
   unknownIds_.push_back(id);
   return nullptr;
@@ -83,7 +83,7 @@ HeadlessControl* HeadlessDialog::Find(int id) {
 
 const HeadlessControl* HeadlessDialog::Find(int id) const {
   for (const HeadlessControl& c : controls_) {
-    if (c.spec.id == id && id != kNoId) return &c;
+    if (c.entry.id == id && id != kNoId) return &c;
   }
   unknownIds_.push_back(id);
   return nullptr;
@@ -107,33 +107,33 @@ HeadlessControl* HeadlessDialog::Usable(int id) {
 void HeadlessDialog::CheckRadio(int id) {
   // The group runs from the nearest control at or before `id` that starts one to the next start.
   size_t index = 0;
-  while (controls_[index].spec.id != id) ++index;
+  while (controls_[index].entry.id != id) ++index;
   size_t first = index;
-  while (first > 0 && !(controls_[first].spec.style & kGroup)) --first;
+  while (first > 0 && !(controls_[first].entry.style & kGroup)) --first;
   for (size_t i = first; i < controls_.size(); ++i) {
-    if (i > first && (controls_[i].spec.style & kGroup)) break;
-    if (controls_[i].spec.cls == ControlClass::RadioButton) controls_[i].checked = (i == index);
+    if (i > first && (controls_[i].entry.style & kGroup)) break;
+    if (controls_[i].entry.cls == ControlClass::RadioButton) controls_[i].checked = (i == index);
   }
 }
 
 bool HeadlessDialog::Click(int id) {
   HeadlessControl* c = Usable(id);
-  if (!c || !IsButton(c->spec.cls)) return false;
-  if (c->spec.cls == ControlClass::CheckBox) c->checked = !c->checked;
-  if (c->spec.cls == ControlClass::RadioButton) CheckRadio(id);
+  if (!c || !IsButton(c->entry.cls)) return false;
+  if (c->entry.cls == ControlClass::CheckBox) c->checked = !c->checked;
+  if (c->entry.cls == ControlClass::RadioButton) CheckRadio(id);
   Deliver([this, id] { dialog_.Dispatch(id, Event::Clicked); });
   return true;
 }
 
 bool HeadlessDialog::SelectRows(int id, const std::vector<int>& rows) {
   HeadlessControl* c = Usable(id);
-  if (!c || c->spec.cls != ControlClass::ListView) return false;
+  if (!c || c->entry.cls != ControlClass::ListView) return false;
   std::set<int> wanted;
   for (int row : rows) {
     if (row < 0 || row >= static_cast<int>(c->rows.size())) return false;
     wanted.insert(row);
   }
-  if (wanted.size() > 1 && !(c->spec.style & kMultiSelect)) return false;
+  if (wanted.size() > 1 && !(c->entry.style & kMultiSelect)) return false;
   const std::set<int> before = c->selectedRows;
   c->selectedRows = wanted;
   for (int row : wanted) {
@@ -144,7 +144,7 @@ bool HeadlessDialog::SelectRows(int id, const std::vector<int>& rows) {
 
 bool HeadlessDialog::SelectItem(int id, int index) {
   HeadlessControl* c = Usable(id);
-  if (!c || (c->spec.cls != ControlClass::ListBox && c->spec.cls != ControlClass::ComboBox)) return false;
+  if (!c || (c->entry.cls != ControlClass::ListBox && c->entry.cls != ControlClass::ComboBox)) return false;
   if (index < 0 || index >= static_cast<int>(c->items.size())) return false;
   c->currentItem = index;
   Deliver([this, id, index] { dialog_.Dispatch(id, Event::SelectionChanged, index); });
@@ -153,7 +153,7 @@ bool HeadlessDialog::SelectItem(int id, int index) {
 
 bool HeadlessDialog::Type(int id, const std::string& text) {
   HeadlessControl* c = Usable(id);
-  if (!c || c->spec.cls != ControlClass::Edit || (c->spec.style & kReadOnly)) return false;
+  if (!c || c->entry.cls != ControlClass::Edit || (c->entry.style & kReadOnly)) return false;
   c->text = text;
   Deliver([this, id] { dialog_.Dispatch(id, Event::TextChanged); });
   return true;
@@ -161,7 +161,7 @@ bool HeadlessDialog::Type(int id, const std::string& text) {
 
 bool HeadlessDialog::DragSlider(int id, int pos) {
   HeadlessControl* c = Usable(id);
-  if (!c || c->spec.cls != ControlClass::Slider) return false;
+  if (!c || c->entry.cls != ControlClass::Slider) return false;
   c->pos = std::clamp(pos, c->minimum, c->maximum);
   Deliver([this, id] { dialog_.Dispatch(id, Event::SliderReleased); });
   return true;
@@ -337,7 +337,7 @@ void HeadlessDialog::SetFillColour(int id, ColourRef colour) {
 int HeadlessDialog::FrameWidth(int id) const {
   const HeadlessControl* c = Find(id);
   if (!c) return 0;
-  return std::max(0, c->spec.width * kBaseUnitX / 4 - kFrameInsetLeft - kFrameInsetRight);
+  return std::max(0, c->entry.width * kBaseUnitX / 4 - kFrameInsetLeft - kFrameInsetRight);
 }
 void HeadlessDialog::DrawImage(int frameId, const Bitmap& image) {
   if (HeadlessControl* c = Find(frameId)) c->image = image;

@@ -64,9 +64,9 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       dialog_.Attach(this);
-      for (const ControlSpec& spec : dialog_.Template().controls) {
-        if (spec.cls == ControlClass::ListView && spec.id != kNoId) {
-          ListView_SetExtendedListViewStyle(Item(spec.id), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+      for (const ControlEntry& entry : dialog_.Template().controls) {
+        if (entry.cls == ControlClass::ListView && entry.id != kNoId) {
+          ListView_SetExtendedListViewStyle(Item(entry.id), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
         }
       }
       Quiet quiet(quiet_);
@@ -180,8 +180,8 @@ bool Win32Dialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
 HWND Win32Dialog::Item(int id) const { return id == kNoId || !hwnd_ ? nullptr : GetDlgItem(hwnd_, id); }
 
 ControlClass Win32Dialog::ClassOf(int id) const {
-  const ControlSpec* spec = dialog_.Template().Find(id);
-  return spec ? spec->cls : ControlClass::Label;
+  const ControlEntry* entry = dialog_.Template().Find(id);
+  return entry ? entry->cls : ControlClass::Label;
 }
 
 RECT Win32Dialog::ClientRectOf(HWND control) const {
