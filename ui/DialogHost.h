@@ -39,6 +39,8 @@ class DialogHost {
   virtual bool IsEnabled(int id) const = 0;
   virtual void Show(int id, bool show) = 0;
   virtual bool IsVisible(int id) const = 0;
+  // Moves the keyboard focus to the control.
+  virtual void SetFocus(int id) = 0;
 
   // Check boxes and radio buttons.
   virtual void SetCheck(int id, bool checked) = 0;

@@ -6,6 +6,8 @@ namespace logoloft {
 // Dialogs.
 constexpr int kIddAbout = 100;
 constexpr int kIddMain = 102;
+constexpr int kIddUpload = 130;
+constexpr int kIddPrint = 131;
 constexpr int kIddResolution = 135;
 
 // The About item of the system menu, and the string resource holding its text.
@@ -58,6 +60,26 @@ constexpr int kIdcLColourSwatch = 1041;
 constexpr int kIdcSingleDensity = 1053;
 constexpr int kIdcQuadDensity = 1054;
 constexpr int kIdcDoubleDensity = 1055;
+
+// Upload dialog; its "&Cancel" is button 1.
+constexpr int kIdcUploadStatus = 1039;
+constexpr int kIdcUploadProgress = 1021;
+constexpr int kIdcDownloadStart = 1071;
+constexpr int kIdcSaveFile = 1072;
+constexpr int kIdcUploadCancel = 1;
+
+// Print dialog; its "E&xit" is button 1.
+constexpr int kIdcQualityNormal = 1006;
+constexpr int kIdcQualityDoubleWide = 1001;
+constexpr int kIdcQualityDoubleHigh = 1008;
+constexpr int kIdcQualityQuadruple = 1007;
+constexpr int kIdcNoHeader = 1023;
+constexpr int kIdcAddHeader = 1024;
+constexpr int kIdcRangeAll = 1025;
+constexpr int kIdcRangeSelection = 1026;
+constexpr int kIdcSelectionEdit = 1027;
+constexpr int kIdcPrintButton = 1022;
+constexpr int kIdcPrintExit = 1;
 
 // About dialog.
 constexpr int kIdcAboutProduct = 1100;

@@ -2,6 +2,8 @@
 // headless dialogs.
 #pragma once
 
+#include <vector>
+
 #include "ui/DialogTemplate.h"
 
 namespace logoloft {
@@ -9,5 +11,10 @@ namespace logoloft {
 const ui::DialogTemplate& MainWindowTemplate();
 const ui::DialogTemplate& AboutTemplate();
 const ui::DialogTemplate& ResolutionTemplate();
+const ui::DialogTemplate& UploadTemplate();
+const ui::DialogTemplate& PrintTemplate();
+
+// Every one of them, in the order the resource script lists them.
+std::vector<const ui::DialogTemplate*> LogoloftDialogTemplates();
 
 }  // namespace logoloft

@@ -3,21 +3,27 @@
 #include "logoloft/app/MainWindow.h"
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "logoloft/app/AboutDialog.h"
 #include "logoloft/app/ConfigurationDisplay.h"
-#include "logoloft/transfer/StoredLogoPrint.h"
 #include "logoloft/app/LogoListStore.h"
 #include "logoloft/app/LogoloftIds.h"
 #include "logoloft/app/LogoloftTemplates.h"
+#include "logoloft/app/PrintDialog.h"
+#include "logoloft/app/ResolutionDialog.h"
+#include "logoloft/app/UploadDialog.h"
 #include "logoloft/catalogue/CommonKeys.h"
 #include "logoloft/catalogue/LogoloftPortSettings.h"
 #include "logoloft/catalogue/ModelCatalogue.h"
 #include "logoloft/catalogue/ProfileReader.h"
 #include "logoloft/conversion/LoadBitmapFile.h"
 #include "logoloft/conversion/RenderPreview.h"
+#include "logoloft/download/DownloadItems.h"
 #include "logoloft/download/ModelTypes.h"
+#include "logoloft/transfer/StoredLogoPrint.h"
 #include "link/LinkKind.h"
 #include "platform/os/MessageBox.h"
 
@@ -149,7 +155,27 @@ void MainWindow::OnDownload() {
     ShowMessage("Without a bitmap file being selected.", os::kMbOk | os::kMbIconExclamation);
     return;
   }
-  services_.OpenDownload(Host(), Context());
+  ItemBuildSettings settings{t, lineWidth_, colour_.Colours(), DotDensity::Single};
+  if (t == kModelTypeImpact) {
+    const std::optional<DotDensity> density = AskDotDensity(Host());
+    if (!density) return;
+    settings.density = *density;
+  }
+  // The items live until the dialog that sends them has closed.
+  const ItemBuildResult built = BuildDownloadItems(list_.Entries(), settings);
+  if (!built.ok()) {
+    const DownloadRefusal& refusal = *built.refusal;
+    const std::string text =
+        refusal.logoName.empty() ? refusal.reason : refusal.logoName + " : " + refusal.reason;
+    ShowMessage(text.c_str(), os::kMbOk | os::kMbIconExclamation);
+    return;
+  }
+  if (t == kModelTypeImpact || t == kModelTypeOneColour) {
+    UploadDialog upload(built.items, t, TargetOf(port_), modelName_);
+    Host().RunModal(upload);
+  } else {
+    services_.OpenKeyCodeDownload(Host(), Context(), built.items);
+  }
 }
 
 void MainWindow::OnPrint() {
@@ -157,10 +183,14 @@ void MainWindow::OnPrint() {
     case kModelTypeImpact:
       PrintStoredImpactImages(TargetOf(port_));
       break;
-    case kModelTypeOneColour:
+    case kModelTypeOneColour: {
+      PrintDialog print(TargetOf(port_));
+      Host().RunModal(print);
+      break;
+    }
     case kModelTypeKeyCode:
     case kModelTypeFlashLogo:
-      services_.OpenPrintDialog(Host(), Context());
+      services_.OpenKeyCodeList(Host(), Context());
       break;
     default:
       break;

@@ -1,12 +1,14 @@
-// What the main window hands to the parts of Logoloft built apart from it: the later dialogs
-// (communication configuration, upload, print, key-code dialogs) and the moving of Windows
-// printers off the port. Each hook of this base class does nothing yet: none of them is built.
+// What the main window hands to the parts of Logoloft built apart from it: the communication
+// configuration dialog, the key-code dialogs of the two-colour models, port discovery and the
+// moving of Windows printers off the port. Each hook of this base class does nothing yet: none of
+// them is built.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "link/PortSettings.h"
+#include "logoloft/download/DownloadItems.h"
 #include "logoloft/conversion/ConversionColours.h"
 #include "logoloft/conversion/LogoImage.h"
 #include "ui/DialogHost.h"
@@ -28,10 +30,11 @@ class MainWindowServices {
   virtual ~MainWindowServices() = default;
   // "Port Setting": the communication configuration dialog. Its answer is not looked at.
   virtual void OpenCommunicationDialog(ui::DialogHost& /*owner*/) {}
-  // "Download.." for model types 0, 1, 2 and 4 with a logo list that is not empty.
-  virtual void OpenDownload(ui::DialogHost& /*owner*/, const LogoloftContext& /*context*/) {}
-  // "Print": the print dialog (type 1) or the key-code list dialogs (types 2 and 4).
-  virtual void OpenPrintDialog(ui::DialogHost& /*owner*/, const LogoloftContext& /*context*/) {}
+  // "Download.." for model types 2 and 4: the key-code download dialogs, with the items built.
+  virtual void OpenKeyCodeDownload(ui::DialogHost& /*owner*/, const LogoloftContext& /*context*/,
+                                   const std::vector<DownloadItem>& /*items*/) {}
+  // "Print" for model types 2 and 4: the key-code list dialogs.
+  virtual void OpenKeyCodeList(ui::DialogHost& /*owner*/, const LogoloftContext& /*context*/) {}
   // Port discovery from the driver's settings, before the settings are loaded (USEPSP on).
   virtual void DiscoverPort(const std::string& /*infPath*/) {}
   // Moves the Windows printers on a COM or LPT port to "FILE:", and gives them their ports back.

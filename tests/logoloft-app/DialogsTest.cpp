@@ -50,7 +50,7 @@ TEST(ResolutionDialogTest, OkReturnsTheChosenDensityAndAnythingElseCancels) {
 
 TEST(ResourceScriptTest, CommittedDialogsMatchTheDescriptions) {
   const std::string expected =
-      ui::DialogResourceScript({&MainWindowTemplate(), &AboutTemplate(), &ResolutionTemplate()});
+      ui::DialogResourceScript(LogoloftDialogTemplates());
   const std::string committed = std::string(P8_SOURCE_DIR) + "/logoloft/win32/LogoloftDialogs.rc";
   std::ifstream in(committed, std::ios::binary);
   std::stringstream text;

@@ -6,6 +6,7 @@
 #include "platform/os/MessageBox.h"
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMessageBoxes.h"
+#include "tests/fixtures/NetPortMessages.h"
 #include "tests/logoloft-app/MainWindowFixture.h"
 
 using namespace logoloft;
@@ -106,18 +107,22 @@ TEST_F(RemoveTest, ResetEmptiesEverythingWithoutAsking) {
 }
 
 TEST_F(MainWindowTest, DownloadAndPrintFollowTheModelType) {
+  // The impact model's resolution dialog is cancelled, so its download opens nothing more; its
+  // "Print" sends ESC g itself, which fails here with the connection message (no printer listens).
   const struct {
     int modelType;
     bool withLogo;
     Strings messages;
     Strings calls;
+    std::vector<int> modals;
   } cases[] = {
-      {3, true, {"Not Support Printer"}, {}},
-      {7, true, {"Not Support Printer"}, {}},
-      {1, false, {"Without a bitmap file being selected."}, {"print 1"}},
-      {1, true, {}, {"download 1 1", "print 1"}},
-      {2, true, {}, {"download 2 1", "print 2"}},
-      {4, true, {}, {"download 4 1", "print 4"}},
+      {3, true, {"Not Support Printer"}, {}, {}},
+      {7, true, {"Not Support Printer"}, {}, {}},
+      {1, false, {"Without a bitmap file being selected."}, {}, {kIddPrint}},
+      {1, true, {}, {}, {kIddUpload, kIddPrint}},
+      {0, true, {kConnectFailedText}, {}, {kIddResolution}},
+      {2, true, {}, {"key-code download 2 1", "key-code list 2"}, {}},
+      {4, true, {}, {"key-code download 4 1", "key-code list 4"}, {}},
   };
   for (const auto& c : cases) {
     host.reset();
@@ -132,6 +137,7 @@ TEST_F(MainWindowTest, DownloadAndPrintFollowTheModelType) {
     host->Click(kIdcPrint);
     EXPECT_EQ(Messages(), c.messages) << c.modelType;
     EXPECT_EQ(services.calls, c.calls) << c.modelType;
+    EXPECT_EQ(host->Script().modalsRun, c.modals) << c.modelType;
   }
 }
 

@@ -21,11 +21,13 @@ struct RecordingServices : logoloft::MainWindowServices {
     calls.push_back("communication");
     if (duringPortSetting) duringPortSetting();
   }
-  void OpenDownload(ui::DialogHost&, const logoloft::LogoloftContext& c) override {
-    calls.push_back("download " + std::to_string(c.modelType) + " " + std::to_string(c.logos->size()));
+  void OpenKeyCodeDownload(ui::DialogHost&, const logoloft::LogoloftContext& c,
+                           const std::vector<DownloadItem>& items) override {
+    calls.push_back("key-code download " + std::to_string(c.modelType) + " " +
+                    std::to_string(items.size()));
   }
-  void OpenPrintDialog(ui::DialogHost&, const logoloft::LogoloftContext& c) override {
-    calls.push_back("print " + std::to_string(c.modelType));
+  void OpenKeyCodeList(ui::DialogHost&, const logoloft::LogoloftContext& c) override {
+    calls.push_back("key-code list " + std::to_string(c.modelType));
   }
   void DiscoverPort(const std::string&) override { calls.push_back("discover"); }
   void MovePrintersAside(const std::string& port) override { calls.push_back("move " + port); }

@@ -21,6 +21,7 @@
 #include "platform/sim/SimReset.h"
 #include "printer-sim/engine/SimPrinterPeer.h"
 #include "printer-sim/engine/VirtualPrinter.h"
+#include "tests/fixtures/NetPortMessages.h"
 
 class TransferTest : public ::testing::Test {
  protected:
@@ -93,6 +94,3 @@ class TransferTest : public ::testing::Test {
   std::unique_ptr<VirtualPrinter> printer_;
 };
 
-inline constexpr const char* kConnectFailedText =
-    "Error : Failed to connected \r\nPlease, check IP port configuration in printer control pannel "
-    "\"PORT\"";

@@ -237,6 +237,9 @@ bool HeadlessDialog::IsVisible(int id) const {
   const HeadlessControl* c = Find(id);
   return c && c->visible;
 }
+void HeadlessDialog::SetFocus(int id) {
+  if (Find(id) != nullptr) focusedId_ = id;
+}
 void HeadlessDialog::SetCheck(int id, bool checked) {
   if (HeadlessControl* c = Find(id)) c->checked = checked;
 }

@@ -49,6 +49,8 @@ class HeadlessDialog : public DialogHost {
   const HeadlessControl& Control(int id) const;
   bool HasTimer(int timerId) const { return timers_.count(timerId) != 0; }
   int PaintCount() const { return paintCount_; }
+  // The control the dialog last gave the focus to (kNoId when it never did).
+  int FocusedId() const { return focusedId_; }
   const std::vector<std::string>& SystemMenu() const { return systemMenu_; }
   // Ids the dialog class used that its description lacks (a fault of the class).
   const std::vector<int>& UnknownIds() const { return unknownIds_; }
@@ -65,6 +67,7 @@ class HeadlessDialog : public DialogHost {
   bool IsEnabled(int id) const override;
   void Show(int id, bool show) override;
   bool IsVisible(int id) const override;
+  void SetFocus(int id) override;
   void SetCheck(int id, bool checked) override;
   bool IsChecked(int id) const override;
   void AddListColumn(int id, const ListColumn& column) override;
@@ -124,6 +127,7 @@ class HeadlessDialog : public DialogHost {
   bool needsPaint_ = false;
   int result_ = kIdCancel;
   int paintCount_ = 0;
+  int focusedId_ = kNoId;
   std::map<int, Timer> timers_;
   std::map<int, std::string> systemCommands_;
   std::vector<std::string> systemMenu_;

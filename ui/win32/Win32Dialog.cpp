@@ -221,6 +221,10 @@ bool Win32Dialog::IsEnabled(int id) const {
 void Win32Dialog::Show(int id, bool show) {
   if (HWND c = Item(id)) ShowWindow(c, show ? SW_SHOW : SW_HIDE);
 }
+void Win32Dialog::SetFocus(int id) {
+  // The dialog's own way of moving the focus, so the default button follows it.
+  if (HWND c = Item(id)) SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c), TRUE);
+}
 bool Win32Dialog::IsVisible(int id) const {
   HWND c = Item(id);
   return c && (GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE) != 0;

@@ -38,6 +38,7 @@ class Win32Dialog : public DialogHost {
   bool IsEnabled(int id) const override;
   void Show(int id, bool show) override;
   bool IsVisible(int id) const override;
+  void SetFocus(int id) override;
   void SetCheck(int id, bool checked) override;
   bool IsChecked(int id) const override;
   void AddListColumn(int id, const ListColumn& column) override;
