@@ -64,6 +64,7 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       dialog_.Attach(this);
+      if (owner_ == nullptr) SetProgramIcons();
       for (const ControlEntry& entry : dialog_.Template().controls) {
         if (entry.cls == ControlClass::ListView && entry.id != kNoId) {
           ListView_SetExtendedListViewStyle(Item(entry.id), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
@@ -199,6 +200,19 @@ void Win32Dialog::EndDialog(int result) {
   if (ended_) return;
   ended_ = true;
   ::EndDialog(hwnd_, result);
+}
+
+void Win32Dialog::SetProgramIcons() {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  const struct {
+    WPARAM which;
+    int metricX, metricY;
+  } sizes[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+  for (const auto& s : sizes) {
+    HANDLE icon = LoadImageA(module, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
+                             GetSystemMetrics(s.metricX), GetSystemMetrics(s.metricY), LR_DEFAULTCOLOR);
+    if (icon != nullptr) SendMessageA(hwnd_, WM_SETICON, s.which, reinterpret_cast<LPARAM>(icon));
+  }
 }
 
 int Win32Dialog::RunModal(Dialog& child) {

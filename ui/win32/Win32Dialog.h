@@ -15,6 +15,9 @@
 
 namespace ui {
 
+// The icon resource a program's main window (a dialog without an owner) shows.
+constexpr int kProgramIconId = 1;
+
 class Win32Dialog : public DialogHost {
  public:
   // `owner` is the window the dialog is modal over, or null.
@@ -79,6 +82,8 @@ class Win32Dialog : public DialogHost {
   INT_PTR OnNotify(const NMHDR& header);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   HWND Item(int id) const;
+  // The window's big and small icons from the program's icon resource, if it has one.
+  void SetProgramIcons();
   ControlClass ClassOf(int id) const;
   // The control's rectangle in the window's client coordinates.
   RECT ClientRectOf(HWND control) const;
