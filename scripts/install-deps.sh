@@ -2,7 +2,7 @@
 # Installs the Debian packages the builds and tests need, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libbenchmark-dev libpng-dev imagemagick python3
-          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64)
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
