@@ -17,7 +17,7 @@ class Dialog;
 
 struct ListColumn {
   std::string title;
-  int width = 0;  // pixels; the text is centred
+  int width = 0;  // pixels of the classic dialog font at 96 dots per inch; the text is centred
 };
 
 class DialogHost {

@@ -252,6 +252,16 @@ bool Win32Dialog::IsChecked(int id) const {
   return c && SendMessageA(c, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+int Win32Dialog::ScaledColumnWidth(int width) const {
+  // Widths are given for the classic dialog font at 96 dots per inch (6 pixels per 4 dialog
+  // units across); the window's own font and resolution widen them in proportion, so a heading
+  // fits the column the way it was laid out.
+  RECT units{0, 0, 4, 8};
+  MapDialogRect(hwnd_, &units);
+  constexpr int kClassicPixelsPer4Units = 6;
+  return std::max(width, MulDiv(width, units.right, kClassicPixelsPer4Units));
+}
+
 void Win32Dialog::AddListColumn(int id, const ListColumn& column) {
   HWND c = Item(id);
   if (!c) return;
@@ -260,7 +270,7 @@ void Win32Dialog::AddListColumn(int id, const ListColumn& column) {
   LVCOLUMNA col{};
   col.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   col.fmt = LVCFMT_CENTER;
-  col.cx = column.width;
+  col.cx = ScaledColumnWidth(column.width);
   col.pszText = &title[0];
   col.iSubItem = index;
   SendMessageA(c, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col));

@@ -82,6 +82,8 @@ class Win32Dialog : public DialogHost {
   INT_PTR OnNotify(const NMHDR& header);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   HWND Item(int id) const;
+  // A list column's width in this window's pixels.
+  int ScaledColumnWidth(int width) const;
   // The window's big and small icons from the program's icon resource, if it has one.
   void SetProgramIcons();
   ControlClass ClassOf(int id) const;
