@@ -20,7 +20,8 @@ constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
-// Shows a modal message box; `owner` may be null. Returns the button pressed.
+// Shows a modal message box over `owner`, or over the active window when it is null. Returns the
+// button pressed.
 int MessageBoxA(void* owner, const char* text, const char* caption, uint32_t type);
 
 }  // namespace os
