@@ -23,7 +23,6 @@ PrintDialog::PrintDialog(PrinterTarget target)
 }
 
 bool PrintDialog::OnInitDialog() {
-  choice_ = LogoPrintChoice();
   for (int id : {kIdcQualityNormal, kIdcNoHeader, kIdcRangeAll}) Host().SetCheck(id, true);
   return true;
 }

@@ -13,8 +13,6 @@ class PrintDialog : public ui::Dialog {
   explicit PrintDialog(PrinterTarget target);
 
   bool OnInitDialog() override;
-  // The choices as the radios have set them (the selection text is read on "&Print").
-  const LogoPrintChoice& Choice() const { return choice_; }
 
  private:
   void OnQualityNormal() { choice_.quality = NvPrintMode::Normal; }
@@ -28,6 +26,7 @@ class PrintDialog : public ui::Dialog {
   void OnPrint();
 
   PrinterTarget target_;
+  // As the radios have set it; the selection text is read on "&Print".
   LogoPrintChoice choice_;
 };
 

@@ -59,12 +59,6 @@ void UploadDialog::OnSaveFile() {
   session_.SaveFile(chosen.front());
 }
 
-void UploadDialog::OnCancel() {
-  Host().KillTimer(kItemTimer);
-  session_.Stop();
-  EndDialog(ui::kIdCancel);
-}
-
 void UploadDialog::OnDestroy() {
   Host().KillTimer(kItemTimer);
   session_.Stop();

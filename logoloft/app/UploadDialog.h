@@ -21,8 +21,7 @@ class UploadDialog : public ui::Dialog {
 
   bool OnInitDialog() override;
   void OnTimer(int timerId) override;
-  // The close box: a download in progress stops before its next item.
-  void OnCancel() override;
+  // However the dialog ends (the close box too), a download in progress stops before its next item.
   void OnDestroy() override;
 
  private:

@@ -2,46 +2,21 @@
 // printed, and models the upload dialog does not serve are refused before anything is sent.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "tests/tools/CliProcess.h"
 #include "tests/tools/PrinterSimProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kCli = P8_BINARY_DIR "/tools/logoloft-cli/logoloft-cli";
-const std::string kSamples = P8_SOURCE_DIR "/samples/";
 const std::string kCatalogue = P8_SOURCE_DIR "/data/NV.inf";
 
-struct CliRun {
-  int status;
-  std::string output;
-};
-
-CliRun RunCli(const std::string& arguments) {
-  FILE* pipe = popen((kCli + " " + arguments + " 2>&1").c_str(), "r");
-  std::string output;
-  char buffer[512];
-  while (pipe && fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  const int raw = pipe ? pclose(pipe) : -1;
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
-}
-
-class LogoloftCliPrinter : public ::testing::Test {
+class LogoloftCliPrinter : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("logoloft-cli-printer-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  LogoloftCliPrinter() : ScratchFolderTest("logoloft-cli-printer") {}
 };
 
 // Takes real seconds: the printer needs its 6000 ms after the FS q header.

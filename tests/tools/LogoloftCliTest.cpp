@@ -2,9 +2,6 @@
 // input names the file and leaves nothing behind, usage errors print the usage.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,43 +11,20 @@
 #include "logoloft/conversion/LogoImage.h"
 #include "logoloft/download/PrnFile.h"
 #include "platform/sim/SimFiles.h"
+#include "tests/tools/CliProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kCli = P8_BINARY_DIR "/tools/logoloft-cli/logoloft-cli";
-const std::string kSamples = P8_SOURCE_DIR "/samples/";
-
-struct RunResult {
-  int status;
-  std::string output;  // stdout and stderr together
-};
-
-RunResult RunCli(const std::string& arguments) {
-  std::string command = kCli + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  EXPECT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[512];
-  while (pipe && fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  int raw = pipe ? pclose(pipe) : -1;
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
-}
 
 std::vector<uint8_t> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class LogoloftCli : public ::testing::Test {
+class LogoloftCli : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("logoloft-cli-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  LogoloftCli() : ScratchFolderTest("logoloft-cli") {}
 
   // What the download items of these samples hold as a .prn file, built in this process.
   std::vector<uint8_t> ExpectedPrn(int modelType, int width, ColourChoice choice,
@@ -74,8 +48,6 @@ class LogoloftCli : public ::testing::Test {
     EXPECT_TRUE(contents.ok());
     return contents.bytes;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(LogoloftCli, PrnWritesTheDownloadItemsWithTheWindowDefaults) {
@@ -87,7 +59,7 @@ TEST_F(LogoloftCli, PrnWritesTheDownloadItemsWithTheWindowDefaults) {
                         Case{2, ColourChoice::Red}, Case{4, ColourChoice::Red}}) {
     SCOPED_TRACE(c.modelType);
     const fs::path out = dir_ / ("type" + std::to_string(c.modelType) + ".prn");
-    RunResult run = RunCli("prn --model-type " + std::to_string(c.modelType) + " --width 256 -o " +
+    CliRun run = RunCli("prn --model-type " + std::to_string(c.modelType) + " --width 256 -o " +
                         out.string() + " " + kSamples + "one-colour.bmp " + kSamples +
                         "two-colour.bmp");
     ASSERT_EQ(run.status, 0) << run.output;
@@ -113,7 +85,7 @@ TEST_F(LogoloftCli, RefusalsNameTheCauseAndWriteNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
     const fs::path out = dir_ / "out.prn";
-    RunResult run = RunCli("prn -o " + out.string() + " " + c.arguments);
+    CliRun run = RunCli("prn -o " + out.string() + " " + c.arguments);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(out));
@@ -123,7 +95,7 @@ TEST_F(LogoloftCli, RefusalsNameTheCauseAndWriteNothing) {
 TEST_F(LogoloftCli, AFailedSaveKeepsTheFileThatWasThere) {
   const fs::path out = dir_ / "kept.prn";
   std::ofstream(out) << "earlier contents";
-  RunResult run = RunCli("prn --model-type 3 --width 576 -o " + out.string() + " " + kSamples +
+  CliRun run = RunCli("prn --model-type 3 --width 576 -o " + out.string() + " " + kSamples +
                       "one-colour.bmp");
   EXPECT_EQ(run.status, 1);
   const std::vector<uint8_t> kept = ReadFile(out);
@@ -141,7 +113,7 @@ TEST_F(LogoloftCli, UsageErrorsPrintTheUsage) {
         std::string("print --to 127.0.0.1:9100 --select 1 --all"),
         std::string("print --to 127.0.0.1:9100 --quality 4")}) {
     SCOPED_TRACE(arguments);
-    RunResult run = RunCli(arguments);
+    CliRun run = RunCli(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.output.find("usage:"), std::string::npos) << run.output;
   }
@@ -157,7 +129,7 @@ TEST_F(LogoloftCli, ShowWritesTheLogoAsLoadedOrAsFitted) {
                         Case{"--transformed", "384 x 96"}}) {
     SCOPED_TRACE(c.options);
     const fs::path out = dir_ / "shown.png";
-    RunResult run = RunCli("show " + kSamples + "one-colour.bmp -o " + out.string() + " " + c.options);
+    CliRun run = RunCli("show " + kSamples + "one-colour.bmp -o " + out.string() + " " + c.options);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find(c.size), std::string::npos) << run.output;
     const std::vector<uint8_t> png = ReadFile(out);
